@@ -6,8 +6,8 @@ namespace runtime {
 // Exit code of a program ended by a fatal runtime error.
 inline constexpr unsigned kFatalExitCode = 3;
 
-// Reports `message` (on standard error when the program has a console, else in a message box)
-// and ends the process with kFatalExitCode. Never returns.
+// Reports `message` on standard error when there is one, and in a message box in a GUI program;
+// then ends the process with kFatalExitCode. Never returns.
 [[noreturn]] void FatalError(const char* message);
 
 }  // namespace runtime

@@ -13,15 +13,22 @@ export LANG=zh_CN.UTF-8
 export LC_ALL=zh_CN.UTF-8
 
 quizmoor_prefix() {
-  local stamp="$WINEPREFIX/.quizmoor-ready"
+  # The stamp names the font mapping below: a prefix made with an older mapping is mapped anew.
+  local stamp="$WINEPREFIX/.quizmoor-ready-2"
   [ -f "$stamp" ] && return 0
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  echo "creating wine prefix $WINEPREFIX (first boot takes a while)"
-  "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
-  "$WINESERVER" -w
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    echo "creating wine prefix $WINEPREFIX (first boot takes a while)"
+    "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+    "$WINESERVER" -w
+  fi
   # Wine's GDI+ does not follow FontSubstitutes: map the fonts the program asks for onto WenQuanYi.
+  # The Song faces take the "Sharp" cut, whose bitmap strokes stay whole at 12 pixels.
   local face
-  for face in 宋体 SimSun Tahoma 微软雅黑 "Microsoft YaHei"; do
+  for face in 宋体 SimSun; do
+    "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Zen Hei Sharp' /f >/dev/null 2>&1
+  done
+  for face in Tahoma 微软雅黑 "Microsoft YaHei"; do
     "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1
   done
   "$WINESERVER" -w

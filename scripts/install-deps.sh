@@ -7,7 +7,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 
 # The 64-bit toolchain builds what runs and is tested here (this machine kind's kernel cannot run
 # 32-bit code, so only 64-bit wine works); the 32-bit toolchain builds the PE32 release program.
-for p in cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 \
+for p in cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 fonts-wine \
          xvfb x11-utils imagemagick fonts-wqy-zenhei locales python3-pil; do
   have "$p" || need+=("$p")
 done

@@ -21,14 +21,17 @@ quizmoor_display force
 "$WINELOADER" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 cleanup() { "$WINESERVER" -k 2>/dev/null || true; quizmoor_stop_display; }
 trap cleanup EXIT
-"$WINELOADER" "$exe" &
+# A wine desktop window on the virtual display: with no window manager there, wine then draws the
+# windows' own system frames.
+"$WINELOADER" explorer "/desktop=Quizmoor,1024x700" "$exe" &
 shot="$top/build/screenshots/$program.png"
 mkdir -p "$(dirname "$shot")"
-# Wait until the window is on the display, let it paint, then photograph the screen.
+# Wait until the desktop is on the display, give the program time to start and paint, then
+# photograph the screen.
 for _ in $(seq 1 150); do
-  [ "$(xwininfo -root -children 2>/dev/null | grep -c '"Quizmoor\|"gallery')" -gt 0 ] && break
+  [ "$(xwininfo -root -children 2>/dev/null | grep -c '"Quizmoor')" -gt 0 ] && break
   sleep 0.2
 done
-sleep 1.5
+sleep 3
 import -window root "$shot"
 echo "no display: the window was shown on a virtual display; screenshot written to $shot"

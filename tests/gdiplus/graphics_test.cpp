@@ -171,17 +171,4 @@ TEST_F(GraphicsOnDib, FailedMeasureCharacterRangesKeepsItsStatus) {
   EXPECT_EQ(regions.Count(), 0);
 }
 
-TEST(GraphicsLifetime, CreatingAndDestroyingLeavesNoGdiObjects) {
-  DibSurface surface(16, 16);
-  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  for (int i = 0; i < 1000; ++i) {
-    Graphics graphics;
-    ASSERT_TRUE(graphics.GdipCreateFromHDC(surface.Dc()));
-    SolidBrush brush;
-    ASSERT_TRUE(brush.GdipCreateSolidFill(0x80FFFFFF));
-    graphics.GdipFillRectangleI(brush, 0, 0, 16, 16);
-  }
-  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
-}
-
 }  // namespace

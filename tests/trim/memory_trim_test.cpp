@@ -33,6 +33,7 @@ std::vector<std::string> Names(const std::map<DWORD, std::string>& children) {
 class MemoryTrim : public ::testing::Test {
  protected:
   void SetUp() override {
+    RemoveFolder();  // what an interrupted earlier run may have left (wine reuses process ids)
     ASSERT_TRUE(CreateDirectoryA(windir_.c_str(), nullptr));
     // Where an unquoted command line would go first: "...\qmtrim<pid>" + ".exe". It runs if started.
     ASSERT_TRUE(WriteBytes(decoy_, CarriedTool()));
@@ -43,6 +44,9 @@ class MemoryTrim : public ::testing::Test {
   }
   void TearDown() override {
     SetEnvironmentVariableA("windir", hadWindir_ ? oldWindir_.c_str() : nullptr);
+    RemoveFolder();
+  }
+  void RemoveFolder() const {
     DeleteFileA(tool_.c_str());
     DeleteFileA(decoy_.c_str());
     RemoveDirectoryA(windir_.c_str());

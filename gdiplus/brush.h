@@ -3,13 +3,13 @@
 #pragma once
 
 #include "gdiplus/native_wrapper.h"
-#include "gdiplus/operation_rows.h"
+#include "gdiplus/rows.h"
 
 namespace gdip {
 
 class GraphicsPath;
 
-// Rows of each class in the order of its operations; see operation_rows.h for the kinds.
+// Rows of each class in the order of its operations; see rows.h for the kinds.
 #define GDIP_BRUSH_TABLE(ROW)                                                                      \
   ROW(INTO, GdipCloneBrush, (NativeWrapper& target), ())                                           \
   ROW(GET_INT, GdipGetBrushType, (), ())

@@ -5,23 +5,21 @@
 
 #include "gdiplus/font_family.h"
 #include "gdiplus/native_wrapper.h"
+#include "gdiplus/rows.h"
 #include "runtime/byte_set.h"
 
 namespace gdip {
 
 class Graphics;
 
-// Rows: X(kind, flat function, parameters, arguments after the font pointer); a non-empty argument
-// list starts with a comma. Kinds: CREATE (new font into this wrapper; the arguments are the
-// function's own), INTO (a new object into the target), GET_INT / GET_REAL (the output, whatever
-// the status).
-#define GDIP_FONT_TABLE(ROW)                                                                      \
-  ROW(CREATE, GdipCreateFont,                                                                     \
-    (const FontFamily& family, REAL emSize, int32_t style = 0, int32_t unit = 0),                 \
-    (, family, emSize, style, unit))                                                              \
+// Rows in the order of the operations after the deletion; see rows.h for the kinds.
+#define GDIP_FONT_TABLE(ROW)                                                                       \
+  ROW(CREATE, GdipCreateFont,                                                                      \
+    (const FontFamily& family, REAL emSize, int32_t style GDIP_OPT(0), int32_t unit GDIP_OPT(0)),  \
+    (, family, emSize, style, unit))                                                               \
   ROW(CREATE, GdipCreateFontFromDC, (HDC dc), (, dc))                                              \
   ROW(INTO, GdipCloneFont, (Font& target), ())                                                     \
-  /* the target receives a new family, which it owns */                                         \
+  /* the target receives a new family, which it owns */                                            \
   ROW(INTO, GdipGetFamily, (FontFamily& target), ())                                               \
   ROW(GET_INT, GdipGetFontStyle, (), ())                                                           \
   ROW(GET_REAL, GdipGetFontSize, (), ())                                                           \
@@ -36,23 +34,11 @@ class Font : public NativeWrapper {
   void Destroy() override { GdipDeleteFont(); }
   bool GdipDeleteFont() { return Delete(font_, GDIP_FLAT(GdipDeleteFont)); }
 
-#define GDIP_ROW(kind, name, params, args) GDIP_ROW_##kind(name, params, args)
-#define GDIP_ROW_CREATE(name, params, args) \
-  bool name params { return Create(GDIP_FLAT(name) GDIP_EXPAND_ARGS args); }
-#define GDIP_ROW_INTO(name, params, args) \
-  bool name params { return Into(target, GDIP_FLAT(name), font_ GDIP_EXPAND_ARGS args); }
-#define GDIP_ROW_GET_INT(name, params, args) \
-  int32_t name params { return Get<int32_t>(GDIP_FLAT(name), font_ GDIP_EXPAND_ARGS args); }
-#define GDIP_ROW_GET_REAL(name, params, args) \
-  REAL name params { return Get<REAL>(GDIP_FLAT(name), font_ GDIP_EXPAND_ARGS args); }
-#define GDIP_EXPAND_ARGS(...) __VA_ARGS__
+#define GDIP_OPT(value) = value
+#define GDIP_ROW(kind, name, params, args) GDIP_INLINE_ROW(font_, kind, name, params, args)
   GDIP_FONT_TABLE(GDIP_ROW)
-#undef GDIP_EXPAND_ARGS
-#undef GDIP_ROW_GET_REAL
-#undef GDIP_ROW_GET_INT
-#undef GDIP_ROW_INTO
-#undef GDIP_ROW_CREATE
 #undef GDIP_ROW
+#undef GDIP_OPT
 
   // The stock DEFAULT_GUI_FONT for the screen. False, with no GDI+ call, when the stock font cannot
   // be read.

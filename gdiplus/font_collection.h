@@ -2,11 +2,15 @@
 #pragma once
 
 #include "gdiplus/native_wrapper.h"
+#include "gdiplus/rows.h"
 #include "runtime/counted_array.h"
 
 namespace gdip {
 
 class FontFamily;
+
+// Rows; see rows.h for the kinds.
+#define GDIP_FONT_COLLECTION_TABLE(ROW) ROW(GET_INT, GdipGetFontCollectionFamilyCount, (), ())
 
 // Has no creation operation: it is filled through SetNative or stays empty (an empty collection
 // stands for the installed fonts). It never deletes the collection, which its lender owns.
@@ -14,9 +18,12 @@ class FontCollection : public NativeWrapper {
  public:
   FontCollection() = default;
 
-  int32_t GdipGetFontCollectionFamilyCount() {
-    return Get<int32_t>(GDIP_FLAT(GdipGetFontCollectionFamilyCount), collection_);
-  }
+#define GDIP_OPT(value) = value
+#define GDIP_ROW(kind, name, params, args) GDIP_INLINE_ROW(collection_, kind, name, params, args)
+  GDIP_FONT_COLLECTION_TABLE(GDIP_ROW)
+#undef GDIP_ROW
+#undef GDIP_OPT
+
   // Replaces `families` by `sought` wrappers, each owning a copy of one family of the collection
   // (elements beyond those found stay empty); returns the number found. A count below 1 is refused
   // with the invalid-parameter status and leaves `families` alone.

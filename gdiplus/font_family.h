@@ -6,18 +6,16 @@
 
 #include "gdiplus/font_collection.h"
 #include "gdiplus/native_wrapper.h"
+#include "gdiplus/rows.h"
 #include "runtime/byte_set.h"
 
 namespace gdip {
 
-// Rows: X(kind, flat function, parameters, arguments after the family pointer); a non-empty argument
-// list starts with a comma. Kinds: CREATE (new family into this wrapper; the arguments are the
-// function's own), INTO (a copy into the target), TEST (output BOOL as bool), GET_U16 (the output,
-// whatever the status).
-#define GDIP_FONT_FAMILY_TABLE(ROW)                                                               \
-  ROW(CREATE, GdipCreateFontFamilyFromName,                                                       \
-    (const runtime::ByteSet& name, const FontCollection& collection),                             \
-    (, WideData(name), collection))                                                               \
+// Rows in the order of the operations after the deletion; see rows.h for the kinds.
+#define GDIP_FONT_FAMILY_TABLE(ROW)                                                                \
+  ROW(CREATE, GdipCreateFontFamilyFromName,                                                        \
+    (const runtime::ByteSet& name, const FontCollection& collection),                              \
+    (, WideData(name), collection))                                                                \
   ROW(CREATE, GdipGetGenericFontFamilySansSerif, (), ())                                           \
   ROW(CREATE, GdipGetGenericFontFamilySerif, (), ())                                               \
   ROW(CREATE, GdipGetGenericFontFamilyMonospace, (), ())                                           \
@@ -47,23 +45,11 @@ class FontFamily : public NativeWrapper {
   // The family of that name in `collection` (an empty collection: the installed fonts).
   bool GdipCreateFontFamilyFromName(std::string_view name, const FontCollection& collection);
 
-#define GDIP_ROW(kind, name, params, args) GDIP_ROW_##kind(name, params, args)
-#define GDIP_ROW_CREATE(name, params, args) \
-  bool name params { return Create(GDIP_FLAT(name) GDIP_EXPAND_ARGS args); }
-#define GDIP_ROW_INTO(name, params, args) \
-  bool name params { return Into(target, GDIP_FLAT(name), family_ GDIP_EXPAND_ARGS args); }
-#define GDIP_ROW_TEST(name, params, args) \
-  bool name params { return Test(GDIP_FLAT(name), family_ GDIP_EXPAND_ARGS args); }
-#define GDIP_ROW_GET_U16(name, params, args) \
-  uint16_t name params { return Get<uint16_t>(GDIP_FLAT(name), family_ GDIP_EXPAND_ARGS args); }
-#define GDIP_EXPAND_ARGS(...) __VA_ARGS__
+#define GDIP_OPT(value) = value
+#define GDIP_ROW(kind, name, params, args) GDIP_INLINE_ROW(family_, kind, name, params, args)
   GDIP_FONT_FAMILY_TABLE(GDIP_ROW)
-#undef GDIP_EXPAND_ARGS
-#undef GDIP_ROW_GET_U16
-#undef GDIP_ROW_TEST
-#undef GDIP_ROW_INTO
-#undef GDIP_ROW_CREATE
 #undef GDIP_ROW
+#undef GDIP_OPT
 
   // The family name (language neutral) as ANSI text; empty when it cannot be read.
   std::string GetFamilyName() const;

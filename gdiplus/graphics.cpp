@@ -6,17 +6,15 @@
 namespace gdip {
 
 bool Graphics::ScaleAt(REAL sx, REAL sy, const PointF& centre, int32_t order) {
-  const REAL sign = order != 0 ? -1.0f : 1.0f;
-  GdipTranslateWorldTransform(sign * centre.X, sign * centre.Y, order);
-  GdipScaleWorldTransform(sx, sy, order);
-  return GdipTranslateWorldTransform(-sign * centre.X, -sign * centre.Y, order);
+  return AboutCentre(
+      centre, order, [&](REAL dx, REAL dy) { return GdipTranslateWorldTransform(dx, dy, order); },
+      [&] { return GdipScaleWorldTransform(sx, sy, order); });
 }
 
 bool Graphics::RotateAt(REAL angle, const PointF& centre, int32_t order) {
-  const REAL sign = order != 0 ? -1.0f : 1.0f;
-  GdipTranslateWorldTransform(sign * centre.X, sign * centre.Y, order);
-  GdipRotateWorldTransform(angle, order);
-  return GdipTranslateWorldTransform(-sign * centre.X, -sign * centre.Y, order);
+  return AboutCentre(
+      centre, order, [&](REAL dx, REAL dy) { return GdipTranslateWorldTransform(dx, dy, order); },
+      [&] { return GdipRotateWorldTransform(angle, order); });
 }
 
 bool Graphics::GdipDrawString(std::string_view text, const Font& font, const Brush& brush,
@@ -91,7 +89,7 @@ bool Graphics::GdipDrawDriverString(const runtime::ByteSet& wide, const Font& fo
                                     const AnyWrapper* matrix) {
   return Action(GDIP_FLAT(GdipDrawDriverString), graphics_,
                 reinterpret_cast<const UINT16*>(WideData(wide)), WideLength(wide), font, brush,
-                positions.Data(), flags, Native(matrix));
+                positions.Data(), flags, NativeOf(matrix));
 }
 
 bool Graphics::DrawImageStretched(const Image& image, REAL x, REAL y, REAL width, REAL height,
@@ -126,7 +124,7 @@ bool Graphics::GdipDrawImagePointsRect(const Image& image, REAL x1, REAL y1, REA
                                        const AnyWrapper* attributes) {
   const PointF points[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
   return Action(GDIP_FLAT(GdipDrawImagePointsRect), graphics_, image, points, 3, srcX, srcY,
-                srcWidth, srcHeight, srcUnit, Native(attributes), nullptr, nullptr);
+                srcWidth, srcHeight, srcUnit, NativeOf(attributes), nullptr, nullptr);
 }
 
 bool Graphics::GdipDrawImagePointsRectI(const Image& image, int32_t x1, int32_t y1, int32_t x2,
@@ -135,7 +133,7 @@ bool Graphics::GdipDrawImagePointsRectI(const Image& image, int32_t x1, int32_t 
                                         int32_t srcUnit, const AnyWrapper* attributes) {
   const PointI points[3] = {{x1, y1}, {x2, y2}, {x3, y3}};
   return Action(GDIP_FLAT(GdipDrawImagePointsRectI), graphics_, image, points, 3, srcX, srcY,
-                srcWidth, srcHeight, srcUnit, Native(attributes), nullptr, nullptr);
+                srcWidth, srcHeight, srcUnit, NativeOf(attributes), nullptr, nullptr);
 }
 
 }  // namespace gdip

@@ -8,6 +8,7 @@
 #include "gdiplus/image_records.h"
 #include "gdiplus/memory_stream.h"
 #include "gdiplus/native_wrapper.h"
+#include "gdiplus/rows.h"
 
 namespace gdip {
 
@@ -42,54 +43,38 @@ class Effect {
   virtual void SetAuxData(void* data, int32_t size) = 0;
 };
 
-// Rows: X(kind, flat function, parameters, arguments). SELF is the class's own pointer, passed first
-// by the kinds that take one. Kinds: ACTION (true on success), GET_<type> (the output, whatever
-// the status), INTO (the new pointer goes to `target`), CREATE (into this wrapper). Argument lists
-// start with a comma when they are not empty.
-#define GDIP_IMAGE_TABLE(ROW)                                                                     \
-  ROW(INTO, GdipCloneImage, (NativeWrapper & target), ())                                          \
-  ROW(GET_INT, GdipGetImageType, (), ())                                                           \
-  ROW(GET_UINT, GdipGetImageWidth, (), ())                                                         \
-  ROW(GET_UINT, GdipGetImageHeight, (), ())                                                        \
-  ROW(GET_REAL, GdipGetImageHorizontalResolution, (), ())                                          \
-  ROW(GET_REAL, GdipGetImageVerticalResolution, (), ())                                            \
-  ROW(GET_UINT, GdipGetImageFlags, (), ())                                                         \
-  ROW(GET_INT, GdipGetImagePixelFormat, (), ())                                                    \
+// Rows of each class in the order of its operations; see rows.h for the kinds. The getters and the
+// clone work on a const image.
+#define GDIP_IMAGE_TABLE(ROW)                                                                      \
+  ROW(INTO, GdipCloneImage, (NativeWrapper& target) const, ())                                     \
+  ROW(GET_INT, GdipGetImageType, () const, ())                                                     \
+  ROW(GET_UINT, GdipGetImageWidth, () const, ())                                                   \
+  ROW(GET_UINT, GdipGetImageHeight, () const, ())                                                  \
+  ROW(GET_REAL, GdipGetImageHorizontalResolution, () const, ())                                    \
+  ROW(GET_REAL, GdipGetImageVerticalResolution, () const, ())                                      \
+  ROW(GET_UINT, GdipGetImageFlags, () const, ())                                                   \
+  ROW(GET_INT, GdipGetImagePixelFormat, () const, ())                                              \
   ROW(ACTION, GdipImageRotateFlip, (int32_t rotateFlipType), (, rotateFlipType))                   \
   ROW(ACTION, GdipRemovePropertyItem, (uint32_t id), (, id))
 
-#define GDIP_BITMAP_TABLE(ROW)                                                                    \
+#define GDIP_BITMAP_TABLE(ROW)                                                                     \
   ROW(CREATE, GdipCreateBitmapFromScan0,                                                           \
-    (int32_t width, int32_t height, int32_t stride, int32_t pixelFormat, void* scan0),           \
-    (, width, height, stride, pixelFormat, scan0))                                              \
+    (int32_t width, int32_t height, int32_t stride, int32_t pixelFormat, void* scan0),             \
+    (, width, height, stride, pixelFormat, scan0))                                                 \
   ROW(CREATE, GdipCreateBitmapFromGdiDib, (const BITMAPINFO* info, void* bits), (, info, bits))    \
-  ROW(CREATE, GdipCreateBitmapFromHBITMAP, (HBITMAP bitmap, HPALETTE palette), (, bitmap, palette)) \
+  ROW(CREATE, GdipCreateBitmapFromHBITMAP, (HBITMAP bitmap, HPALETTE palette),                     \
+    (, bitmap, palette))                                                                           \
   ROW(CREATE, GdipCreateBitmapFromHICON, (HICON icon), (, icon))                                   \
-  ROW(CREATE, GdipCreateBitmapFromResource, (HINSTANCE module, const WCHAR* name), (, module, name)) \
-  ROW(GET_HICON, GdipCreateHICONFromBitmap, (), ())                                                \
-  ROW(ACTION, GdipBitmapLockBits,                                                                 \
-    (const RectI& rect, uint32_t flags, int32_t pixelFormat, LockedBits& bits),                 \
-    (, &rect, flags, pixelFormat, &bits))                                                       \
-  ROW(ACTION, GdipBitmapUnlockBits, (LockedBits & bits), (, &bits))                                \
-  ROW(GET_ARGB, GdipBitmapGetPixel, (int32_t x, int32_t y), (, x, y))                              \
+  ROW(CREATE, GdipCreateBitmapFromResource, (HINSTANCE module, const WCHAR* name),                 \
+    (, module, name))                                                                              \
+  ROW(GET_HICON, GdipCreateHICONFromBitmap, () const, ())                                          \
+  ROW(ACTION, GdipBitmapLockBits,                                                                  \
+    (const RectI& rect, uint32_t flags, int32_t pixelFormat, LockedBits& bits),                    \
+    (, &rect, flags, pixelFormat, &bits))                                                          \
+  ROW(ACTION, GdipBitmapUnlockBits, (LockedBits& bits), (, &bits))                                 \
+  ROW(GET_ARGB, GdipBitmapGetPixel, (int32_t x, int32_t y) const, (, x, y))                        \
   ROW(ACTION, GdipBitmapSetPixel, (int32_t x, int32_t y, ARGB colour), (, x, y, colour))           \
   ROW(ACTION, GdipBitmapSetResolution, (REAL xDpi, REAL yDpi), (, xDpi, yDpi))
-
-#define GDIP_IMAGE_EXPAND(...) __VA_ARGS__
-#define GDIP_IMAGE_ROW(kind, name, params, args) GDIP_IMAGE_ROW_##kind(name, params, args)
-#define GDIP_IMAGE_ROW_ACTION(name, params, args) \
-  bool name params { return Action(GDIP_FLAT(name), GDIP_IMAGE_SELF GDIP_IMAGE_EXPAND args); }
-#define GDIP_IMAGE_ROW_GET(type, name, params, args) \
-  type name params const { return Get<type>(GDIP_FLAT(name), GDIP_IMAGE_SELF GDIP_IMAGE_EXPAND args); }
-#define GDIP_IMAGE_ROW_GET_INT(name, params, args) GDIP_IMAGE_ROW_GET(int32_t, name, params, args)
-#define GDIP_IMAGE_ROW_GET_UINT(name, params, args) GDIP_IMAGE_ROW_GET(uint32_t, name, params, args)
-#define GDIP_IMAGE_ROW_GET_REAL(name, params, args) GDIP_IMAGE_ROW_GET(REAL, name, params, args)
-#define GDIP_IMAGE_ROW_GET_ARGB(name, params, args) GDIP_IMAGE_ROW_GET(ARGB, name, params, args)
-#define GDIP_IMAGE_ROW_GET_HICON(name, params, args) GDIP_IMAGE_ROW_GET(HICON, name, params, args)
-#define GDIP_IMAGE_ROW_INTO(name, params, args) \
-  bool name params const { return Into(target, GDIP_FLAT(name), GDIP_IMAGE_SELF GDIP_IMAGE_EXPAND args); }
-#define GDIP_IMAGE_ROW_CREATE(name, params, args) \
-  bool name params { return Create(GDIP_FLAT(name) GDIP_IMAGE_EXPAND args); }
 
 // A GDI+ image. It owns the stream it was loaded from, which GDI+ reads lazily while the image lives.
 class Image : public NativeWrapper {
@@ -108,9 +93,11 @@ class Image : public NativeWrapper {
   // a copy of them; the caller may free `bytes` afterwards. Releases the stream of an earlier load.
   virtual bool LoadFromBytes(const runtime::ByteSet& bytes, bool colourManaged = false);
 
-#define GDIP_IMAGE_SELF image_
-  GDIP_IMAGE_TABLE(GDIP_IMAGE_ROW)
-#undef GDIP_IMAGE_SELF
+#define GDIP_OPT(value) = value
+#define GDIP_ROW(kind, name, params, args) GDIP_INLINE_ROW(image_, kind, name, params, args)
+  GDIP_IMAGE_TABLE(GDIP_ROW)
+#undef GDIP_ROW
+#undef GDIP_OPT
 
   // The encoder parameters of the encoder of `format` (GUID text) into `list`; unchanged on failure.
   bool GetEncoderParameterList(std::string_view format, EncoderParameterList& list) const;
@@ -178,9 +165,11 @@ class Bitmap : public Image {
   // create: through GdipCreateBitmapFromStream (or its ICM variant) over the bitmap's own stream.
   bool LoadFromBytes(const runtime::ByteSet& bytes, bool colourManaged = false) override;
 
-#define GDIP_IMAGE_SELF bitmap_
-  GDIP_BITMAP_TABLE(GDIP_IMAGE_ROW)
-#undef GDIP_IMAGE_SELF
+#define GDIP_OPT(value) = value
+#define GDIP_ROW(kind, name, params, args) GDIP_INLINE_ROW(bitmap_, kind, name, params, args)
+  GDIP_BITMAP_TABLE(GDIP_ROW)
+#undef GDIP_ROW
+#undef GDIP_OPT
 
   // create: a blank width x height bitmap (default 32-bit ARGB), its pixels owned by GDI+.
   bool CreateBitmap(int32_t width, int32_t height, int32_t pixelFormat = kPixelFormat32bppArgb) {
@@ -214,17 +203,5 @@ class Bitmap : public Image {
   Gdiplus::GpBitmap* bitmap_ = nullptr;
   MemoryStream bitmapStream_;
 };
-
-#undef GDIP_IMAGE_EXPAND
-#undef GDIP_IMAGE_ROW
-#undef GDIP_IMAGE_ROW_ACTION
-#undef GDIP_IMAGE_ROW_GET
-#undef GDIP_IMAGE_ROW_GET_INT
-#undef GDIP_IMAGE_ROW_GET_UINT
-#undef GDIP_IMAGE_ROW_GET_REAL
-#undef GDIP_IMAGE_ROW_GET_ARGB
-#undef GDIP_IMAGE_ROW_GET_HICON
-#undef GDIP_IMAGE_ROW_INTO
-#undef GDIP_IMAGE_ROW_CREATE
 
 }  // namespace gdip

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "gdiplus/native_wrapper.h"
-#include "gdiplus/operation_rows.h"
+#include "gdiplus/rows.h"
 
 namespace gdip {
 
@@ -21,7 +21,7 @@ struct PathData {
   Bytes Types;
 };
 
-// Rows in the order of the operations; see operation_rows.h for the kinds.
+// Rows in the order of the operations; see rows.h for the kinds.
 #define GDIP_PATH_TABLE(ROW)                                                                       \
   ROW(CREATE, GdipCreatePath, (int32_t fillMode GDIP_OPT(0)), (, fillMode))                        \
   ROW(BY_HAND, GdipCreatePath2,                                                                    \

@@ -2,14 +2,14 @@
 #pragma once
 
 #include "gdiplus/native_wrapper.h"
-#include "gdiplus/operation_rows.h"
+#include "gdiplus/rows.h"
 
 namespace gdip {
 
 class Brush;
 
-// Rows in the order of the operations after the creation from a colour; see operation_rows.h for
-// the kinds. Custom line caps are passed as any wrapper holding one.
+// Rows in the order of the operations after the creation from a colour; see rows.h for the kinds.
+// Custom line caps are passed as any wrapper holding one.
 #define GDIP_PEN_TABLE(ROW)                                                                        \
   ROW(CREATE, GdipCreatePen2, (const Brush& brush, REAL width, int32_t unit GDIP_OPT(0)),          \
     (, brush, width, unit))                                                                        \

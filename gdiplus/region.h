@@ -2,15 +2,15 @@
 #pragma once
 
 #include "gdiplus/native_wrapper.h"
-#include "gdiplus/operation_rows.h"
+#include "gdiplus/rows.h"
 
 namespace gdip {
 
 class Graphics;
 class GraphicsPath;
 
-// Rows in the order of the operations after the creation of an infinite region; see
-// operation_rows.h for the kinds. Combinations intersect (mode 1) unless told otherwise.
+// Rows in the order of the operations after the creation of an infinite region; see rows.h for
+// the kinds. Combinations intersect (mode 1) unless told otherwise.
 #define GDIP_REGION_TABLE(ROW)                                                                     \
   ROW(CREATE, GdipCreateRegionRect, (const RectF& rect), (, &rect))                                \
   ROW(CREATE, GdipCreateRegionRectI, (const RectI& rect), (, &rect))                               \

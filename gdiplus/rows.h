@@ -1,5 +1,5 @@
-// Operation tables of the path, region, brush and pen wrappers: the array types they pass, and the
-// row expansions that declare each operation in its class and define it in the class's .cpp file.
+// Operation tables of the GDI+ wrappers: the array types their rows pass, the helpers their rows
+// call, and the row expansions that turn each row into a member function of its class.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,8 @@ using RectsI = runtime::CountedArray<RectI>;
 using Reals = runtime::CountedArray<REAL>;
 using Colours = runtime::CountedArray<ARGB>;
 using Bytes = runtime::CountedArray<uint8_t>;
-// Matrices and custom line caps have no classes of their own: any wrapper holding one serves.
+// Matrices, custom line caps, image attributes, cached bitmaps and metafiles have no classes of
+// their own: any wrapper holding one serves.
 using AnyWrapper = NativeWrapper;
 
 // The GDI+ object of an optional wrapper argument (null when none is given).
@@ -58,10 +59,16 @@ int32_t CountThenFill(CountFn count, FillFn fill, Object* object, Arrays&... arr
 
 // Rows: ROW(kind, flat function, parameters, arguments after the object pointer). The argument
 // list starts with a comma when it is not empty; a default value is written GDIP_OPT(value), so
-// that it appears in the declaration only. Kinds: ACTION (true on success), TEST (output BOOL as
-// bool), CREATE (the new object replaces the wrapper's pointer), INTO (the new object goes to the
-// parameter `target`), GET_<type> / VALUE_<type> (the output, whatever the status), and BY_HAND /
-// BY_HAND_<type> for operations written out in the .cpp file (declared from the row only).
+// that it appears in the declaration only; an operation on a const object writes `const` after its
+// parameters. Kinds: ACTION (true on success), TEST (output BOOL as bool), CREATE (the new object
+// replaces the wrapper's pointer; the arguments are the function's own), INTO (the new object goes
+// to the parameter `target`), GET_<type> / VALUE_<type> (the output, whatever the status), and
+// BY_HAND / BY_HAND_<type> for operations written out by hand (declared from the row only).
+//
+// Expansions, each with GDIP_OPT(value) defined around it:
+// - in the class, operations defined there: GDIP_INLINE_ROW(pointer field, row...) (`= value`);
+// - in the class, operations defined in the .cpp file: GDIP_DECLARE_ROW(row...) (`= value`),
+//   and in the .cpp file GDIP_DEFINE_ROW(class, pointer field, row...) (empty).
 #define GDIP_UNWRAP(...) __VA_ARGS__
 
 #define GDIP_RESULT_ACTION bool
@@ -70,9 +77,12 @@ int32_t CountThenFill(CountFn count, FillFn fill, Object* object, Arrays&... arr
 #define GDIP_RESULT_INTO bool
 #define GDIP_RESULT_GET_INT int32_t
 #define GDIP_RESULT_GET_UINT uint32_t
+#define GDIP_RESULT_GET_U16 uint16_t
 #define GDIP_RESULT_GET_REAL REAL
 #define GDIP_RESULT_GET_ARGB ARGB
 #define GDIP_RESULT_GET_HRGN HRGN
+#define GDIP_RESULT_GET_HDC HDC
+#define GDIP_RESULT_GET_HICON HICON
 #define GDIP_RESULT_VALUE_POINTF PointF
 #define GDIP_RESULT_VALUE_POINTI PointI
 #define GDIP_RESULT_VALUE_RECTF RectF
@@ -91,38 +101,59 @@ int32_t CountThenFill(CountFn count, FillFn fill, Object* object, Arrays&... arr
 #define GDIP_BODY_GET(type, name, self, args) Get<type>(GDIP_FLAT(name), self GDIP_UNWRAP args)
 #define GDIP_BODY_GET_INT(name, self, args) GDIP_BODY_GET(int32_t, name, self, args)
 #define GDIP_BODY_GET_UINT(name, self, args) GDIP_BODY_GET(uint32_t, name, self, args)
+#define GDIP_BODY_GET_U16(name, self, args) GDIP_BODY_GET(uint16_t, name, self, args)
 #define GDIP_BODY_GET_REAL(name, self, args) GDIP_BODY_GET(REAL, name, self, args)
 #define GDIP_BODY_GET_ARGB(name, self, args) GDIP_BODY_GET(ARGB, name, self, args)
 #define GDIP_BODY_GET_HRGN(name, self, args) GDIP_BODY_GET(HRGN, name, self, args)
+#define GDIP_BODY_GET_HDC(name, self, args) GDIP_BODY_GET(HDC, name, self, args)
+#define GDIP_BODY_GET_HICON(name, self, args) GDIP_BODY_GET(HICON, name, self, args)
 #define GDIP_BODY_VALUE_POINTF(name, self, args) GDIP_BODY_GET(PointF, name, self, args)
 #define GDIP_BODY_VALUE_POINTI(name, self, args) GDIP_BODY_GET(PointI, name, self, args)
 #define GDIP_BODY_VALUE_RECTF(name, self, args) GDIP_BODY_GET(RectF, name, self, args)
 #define GDIP_BODY_VALUE_RECTI(name, self, args) GDIP_BODY_GET(RectI, name, self, args)
 
-#define GDIP_DEFINE_GENERATED(cls, self, kind, name, params, args) \
-  GDIP_RESULT_##kind cls::name params { return GDIP_BODY_##kind(name, self, args); }
-#define GDIP_DEFINE_ACTION GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_TEST GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_CREATE GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_INTO GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_GET_INT GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_GET_UINT GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_GET_REAL GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_GET_ARGB GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_GET_HRGN GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_VALUE_POINTF GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_VALUE_POINTI GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_VALUE_RECTF GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_VALUE_RECTI GDIP_DEFINE_GENERATED
-#define GDIP_DEFINE_BY_HAND(cls, self, kind, name, params, args)
-#define GDIP_DEFINE_BY_HAND_INT GDIP_DEFINE_BY_HAND
-#define GDIP_DEFINE_BY_HAND_UINT GDIP_DEFINE_BY_HAND
-#define GDIP_DEFINE_BY_HAND_RECTF GDIP_DEFINE_BY_HAND
-#define GDIP_DEFINE_BY_HAND_RECTI GDIP_DEFINE_BY_HAND
-#define GDIP_DEFINE_BY_HAND_BYTESET GDIP_DEFINE_BY_HAND
+// Whether a kind's operations are generated from their rows or written out by hand: each form
+// picks one of two expansions.
+#define GDIP_GENERATED(generated, byHand) generated
+#define GDIP_WRITTEN_BY_HAND(generated, byHand) byHand
+#define GDIP_FORM_ACTION GDIP_GENERATED
+#define GDIP_FORM_TEST GDIP_GENERATED
+#define GDIP_FORM_CREATE GDIP_GENERATED
+#define GDIP_FORM_INTO GDIP_GENERATED
+#define GDIP_FORM_GET_INT GDIP_GENERATED
+#define GDIP_FORM_GET_UINT GDIP_GENERATED
+#define GDIP_FORM_GET_U16 GDIP_GENERATED
+#define GDIP_FORM_GET_REAL GDIP_GENERATED
+#define GDIP_FORM_GET_ARGB GDIP_GENERATED
+#define GDIP_FORM_GET_HRGN GDIP_GENERATED
+#define GDIP_FORM_GET_HDC GDIP_GENERATED
+#define GDIP_FORM_GET_HICON GDIP_GENERATED
+#define GDIP_FORM_VALUE_POINTF GDIP_GENERATED
+#define GDIP_FORM_VALUE_POINTI GDIP_GENERATED
+#define GDIP_FORM_VALUE_RECTF GDIP_GENERATED
+#define GDIP_FORM_VALUE_RECTI GDIP_GENERATED
+#define GDIP_FORM_BY_HAND GDIP_WRITTEN_BY_HAND
+#define GDIP_FORM_BY_HAND_INT GDIP_WRITTEN_BY_HAND
+#define GDIP_FORM_BY_HAND_UINT GDIP_WRITTEN_BY_HAND
+#define GDIP_FORM_BY_HAND_RECTF GDIP_WRITTEN_BY_HAND
+#define GDIP_FORM_BY_HAND_RECTI GDIP_WRITTEN_BY_HAND
+#define GDIP_FORM_BY_HAND_BYTESET GDIP_WRITTEN_BY_HAND
 
-// In the class: one declaration per row (expand with GDIP_OPT(value) defined as `= value`).
+// A generated operation: its definition in the class, or in the .cpp file.
+#define GDIP_INLINE_DEFINITION(self, kind, name, params, args) \
+  GDIP_RESULT_##kind name params { return GDIP_BODY_##kind(name, self, args); }
+#define GDIP_OUTSIDE_DEFINITION(cls, self, kind, name, params, args) \
+  GDIP_RESULT_##kind cls::name params { return GDIP_BODY_##kind(name, self, args); }
+// An operation written out by hand: its declaration in the class; nothing in the .cpp file.
+#define GDIP_DECLARATION(self, kind, name, params, args) GDIP_RESULT_##kind name params;
+#define GDIP_NOTHING(cls, self, kind, name, params, args)
+
+// In a class that defines its operations in place: one definition per row (one declaration per
+// BY_HAND row); `self` is the class's own pointer field.
+#define GDIP_INLINE_ROW(self, kind, name, params, args) \
+  GDIP_FORM_##kind(GDIP_INLINE_DEFINITION, GDIP_DECLARATION)(self, kind, name, params, args)
+// In a class whose operations are defined in its .cpp file: one declaration per row.
 #define GDIP_DECLARE_ROW(kind, name, params, args) GDIP_RESULT_##kind name params;
-// In the .cpp file: one definition per generated row (expand with GDIP_OPT(value) defined empty).
+// In that .cpp file: one definition per generated row.
 #define GDIP_DEFINE_ROW(cls, self, kind, name, params, args) \
-  GDIP_DEFINE_##kind(cls, self, kind, name, params, args)
+  GDIP_FORM_##kind(GDIP_OUTSIDE_DEFINITION, GDIP_NOTHING)(cls, self, kind, name, params, args)

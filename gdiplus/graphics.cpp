@@ -43,10 +43,6 @@ bool Graphics::GdipMeasureString(const runtime::ByteSet& wide, const Font& font,
 bool Graphics::GdipMeasureCharacterRanges(std::string_view text, const Font& font,
                                           const RectF& layout, const StringFormat& format,
                                           int32_t count, runtime::CountedArray<Region>& regions) {
-  if (count < 1) {  // nothing converted yet, nothing to free
-    LastGdipStatus = kInvalidParameter;
-    return false;
-  }
   return GdipMeasureCharacterRanges(ToWideText(text), font, layout, format, count, regions);
 }
 
